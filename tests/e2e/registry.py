@@ -4,7 +4,7 @@ import re
 
 from wine_env import run_wine
 
-# "    <name>    REG_<TYPE>    <data>" (the data part is empty for empty values)
+# "    <name>    REG_<TYPE>    <data>" (no data column for empty values)
 _VALUE_LINE = re.compile(r"^    (.*?)    (REG_[A-Z_]+)(?:    (.*))?$")
 
 

@@ -25,6 +25,7 @@ IDNO = 7
 # thing waited for happens.
 WINDOW_TIMEOUT_S = 90
 BOX_TIMEOUT_S = 30
+BOX_CLOSE_TIMEOUT_S = 15
 EXIT_TIMEOUT_S = 60
 KILL_TIMEOUT_S = 20
 
@@ -46,6 +47,7 @@ class SetupRun:
         self.winctl = WinCtl(self.env, tools.winctl)
         self.main = None
         self._proc = None
+        self._reader = None
         self._lines = queue.Queue()
         self._pid = None
         self._exit = None
@@ -63,7 +65,8 @@ class SetupRun:
             encoding="utf-8",
             errors="replace",
         )
-        threading.Thread(target=self._read_output, daemon=True).start()
+        self._reader = threading.Thread(target=self._read_output, daemon=True)
+        self._reader.start()
         return self
 
     def _read_output(self):
@@ -114,9 +117,10 @@ class SetupRun:
         except subprocess.TimeoutExpired:
             self._proc.kill()
             self._proc.wait(timeout=KILL_TIMEOUT_S)
-        finally:
-            if self._proc.stdout:
-                self._proc.stdout.close()
+        # The pipe is closed once nothing of the run holds it any more.
+        self._reader.join(timeout=KILL_TIMEOUT_S)
+        if not self._reader.is_alive():
+            self._proc.stdout.close()
 
     # -- windows ---------------------------------------------------------
 
@@ -151,6 +155,15 @@ class SetupRun:
         section = self.winctl.one(["post", hwnd_arg(self.main.hwnd), msg, wparam, lparam])
         assert section.get("posted") == "1", f"PostMessage({msg:#x}) failed"
 
+    def post_and_wait_message_box(self, msg, wparam=0, lparam=0, timeout_s=BOX_TIMEOUT_S):
+        """Posts to the main window and waits for a message box, in one call."""
+        rc, sections = self.winctl.run(
+            ["post", hwnd_arg(self.main.hwnd), msg, wparam, lparam],
+            self._box_query(timeout_s), timeout_s=timeout_s)
+        assert sections and sections[0].get("posted") == "1", f"PostMessage({msg:#x}) failed"
+        assert rc == 0, f"no message box appeared within {timeout_s} s of {msg:#x}"
+        return sections[-1].windows[0]
+
     def _box_query(self, timeout_s, gone=False):
         command = ["wait", "--pid", self.pid, "--class", DIALOG_CLASS,
                    "--except", hwnd_arg(self.main.hwnd), "--items",
@@ -174,16 +187,21 @@ class SetupRun:
         """Answers a message box, by a real click when x_input is given,
         otherwise by the command the button would send; waits until the box
         is gone and returns the main window's (exists, visible) then.
+
+        A click is tried once more if the box stays: a box can be visible
+        to Windows a moment before X has mapped it.
         """
-        if x_input is not None:
-            x_input.click(*box.item(button_id).rect.center())
-        else:
-            self.winctl.one(["press", hwnd_arg(box.hwnd), button_id])
-        rc, sections = self.winctl.run(
-            ["wait-gone", hwnd_arg(box.hwnd), "--timeout", BOX_TIMEOUT_S * 1000],
-            ["alive", hwnd_arg(self.main.hwnd)],
-            timeout_s=BOX_TIMEOUT_S,
-        )
-        assert rc == 0 and sections[0].get("gone") == "1", "the message box did not close"
-        state = sections[-1]
-        return state.get("alive") == "1", state.get("visible") == "1"
+        for attempt in range(2):
+            if x_input is not None:
+                x_input.click(*box.item(button_id).rect.center())
+            elif attempt == 0:
+                self.winctl.one(["press", hwnd_arg(box.hwnd), button_id])
+            rc, sections = self.winctl.run(
+                ["wait-gone", hwnd_arg(box.hwnd), "--timeout", BOX_CLOSE_TIMEOUT_S * 1000],
+                ["alive", hwnd_arg(self.main.hwnd)],
+                timeout_s=BOX_CLOSE_TIMEOUT_S,
+            )
+            if rc == 0:
+                state = sections[-1]
+                return state.get("alive") == "1", state.get("visible") == "1"
+        raise AssertionError(f"the message box did not close on button {button_id}")

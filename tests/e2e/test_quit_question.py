@@ -19,19 +19,22 @@ LANGUAGES = {
 }
 
 
-def click_close_button(run, x_input):
-    button = run.control(CLOSE_BUTTON)
+# Each way of asking takes the close button as winctl's child-rect saw it
+# and returns the message box that came up.
+def click_close_button(run, x_input, button):
+    assert button.get("visible") == "1", "the close button is hidden"
     x, y, w, h = (int(v) for v in button.get("rect").split(","))
     x_input.click(x + w // 2, y + h // 2)
+    return run.wait_message_box()
 
 
-def post_wm_close(run, x_input):
-    run.post(WM_CLOSE)
+def post_wm_close(run, x_input, button):
+    return run.post_and_wait_message_box(WM_CLOSE)
 
 
-def post_close_command(run, x_input):
-    button = int(run.control(CLOSE_BUTTON).get("hwnd"), 0)
-    run.post(WM_COMMAND, makewparam(CLOSE_BUTTON, BN_DOUBLECLICKED), button)
+def post_close_command(run, x_input, button):
+    return run.post_and_wait_message_box(
+        WM_COMMAND, makewparam(CLOSE_BUTTON, BN_DOUBLECLICKED), int(button.get("hwnd"), 0))
 
 
 def assert_quit_question(box, caption, text):
@@ -52,14 +55,13 @@ def test_quit_question_no_stays_yes_exits(start_setup, x_input, ask, language):
     env, caption, text = LANGUAGES[language]
     run = start_setup(env)
     run.wait_main_window()
+    button = run.control(CLOSE_BUTTON)
 
-    ask(run, x_input)
-    box = run.wait_message_box()
+    box = ask(run, x_input, button)
     assert_quit_question(box, caption, text)
     assert run.answer(box, IDNO, x_input) == (True, True), "No must keep the window"
 
-    ask(run, x_input)
-    box = run.wait_message_box()
+    box = ask(run, x_input, button)
     assert_quit_question(box, caption, text)
     run.answer(box, IDYES, x_input)
     assert run.wait_exit() == EXIT_CODE_QUIT

@@ -1,6 +1,6 @@
 """Runs winctl.exe (tests/helpers) under Wine and parses what it prints.
 
-winctl prints one key=value per line; each command's part starts with
+winctl prints one key=value per line; each command's output starts with
 cmd=<name>, a window record with window=<hwnd>, and each dialog item of the
 window is one item=<id>|<hwnd>|<class>|<visible>|<x>,<y>,<w>,<h>|<text> line.
 Several commands run in one Wine start when joined with a lone "+".
