@@ -25,6 +25,13 @@ for p in "${PKGS[@]}"; do
   fi
 done
 
+# Kernels that cannot run i386 code natively need qemu for Wine's 32-bit loader.
+if [[ -x /lib/ld-linux.so.2 ]] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  if ! dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=(qemu-user-static)
+  fi
+fi
+
 if [[ ${#missing[@]} -eq 0 ]]; then
   exit 0
 fi
@@ -40,3 +47,8 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Known only once libc6:i386 is in: whether i386 code runs without qemu.
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1 && \
+   ! dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q 'install ok installed'; then
+  apt-get install -y -qq --no-install-recommends qemu-user-static >/dev/null
+fi
