@@ -19,6 +19,9 @@ cleanup() {
 }
 trap cleanup EXIT
 bash scripts/wine-prefix.sh
+# Start the desktop process now, outside any pipe: started later by a test,
+# it would inherit ctest's output pipe and hold it open.
+wine build/tests/helpers/winctl.exe list >/dev/null 2>&1 </dev/null || true
 
 status=0
 ctest --test-dir build -j 2 --timeout 120 --output-on-failure || status=1
