@@ -16,6 +16,9 @@ constexpr UINT OCM_COMPAREITEM = OCM__BASE + WM_COMPAREITEM;
 constexpr UINT OCM_DELETEITEM = OCM__BASE + WM_DELETEITEM;
 static_assert(OCM_DRAWITEM == 0x202B, "reflected WM_DRAWITEM");
 
+// The seven WM_CTLCOLOR messages, WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC.
+inline bool IsCtlColorMessage(UINT uMsg) { return uMsg >= WM_CTLCOLORMSGBOX && uMsg <= WM_CTLCOLORSTATIC; }
+
 class CMessageMap {
 public:
     // The message dispatch; answers TRUE when the message was handled.

@@ -10,7 +10,7 @@ from dataclasses import dataclass, field
 
 from wine_env import run_wine
 
-WINDOW_KEYS = {"class", "title", "visible", "rect", "pid", "exe", "owner", "style", "exstyle"}
+WINDOW_KEYS = {"class", "title", "visible", "rect", "client", "pid", "exe", "owner", "style", "exstyle"}
 # Extra seconds over a command's own --timeout, for Wine's start-up.
 START_MARGIN_S = 60
 
@@ -67,6 +67,11 @@ class Window:
     @property
     def rect(self):
         return Rect.parse(self.fields["rect"])
+
+    @property
+    def client(self):
+        """The client area in screen pixels."""
+        return Rect.parse(self.fields["client"])
 
     @property
     def pid(self):

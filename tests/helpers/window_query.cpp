@@ -30,6 +30,13 @@ RECT screen_rect(HWND hwnd) {
   return r;
 }
 
+RECT client_screen_rect(HWND hwnd) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 }  // namespace
 
 std::vector<HWND> top_level_windows() {
@@ -54,6 +61,7 @@ WindowInfo describe_window(HWND hwnd) {
   info.title = stored_text(hwnd);
   info.visible = IsWindowVisible(hwnd) != FALSE;
   info.rect = screen_rect(hwnd);
+  info.client = client_screen_rect(hwnd);
   GetWindowThreadProcessId(hwnd, &info.pid);
   info.exe = process_image_path(info.pid);
   info.owner = GetWindow(hwnd, GW_OWNER);
@@ -100,6 +108,7 @@ void print_window(const WindowInfo& info, bool with_items) {
   out::kv(L"title", info.title);
   out::kv(L"visible", info.visible ? 1 : 0);
   out::kv(L"rect", rect_text(info.rect));
+  out::kv(L"client", rect_text(info.client));
   out::kv(L"pid", info.pid);
   out::kv(L"exe", info.exe);
   out::kv_hex(L"owner", reinterpret_cast<uintptr_t>(info.owner));

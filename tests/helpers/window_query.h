@@ -22,6 +22,7 @@ struct WindowInfo {
   std::wstring title;
   bool visible = false;
   RECT rect{};  // screen pixels
+  RECT client{};  // client area, screen pixels
   DWORD pid = 0;
   std::wstring exe;  // full image path, empty when it cannot be read
   HWND owner = nullptr;

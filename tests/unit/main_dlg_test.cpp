@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "platform/window_impl.h"
 #include "tests/unit/box_answerer.h"
+#include "tests/unit/dialog_fixture.h"
 #include "tests/unit/test_support.h"
 #include "ui/main_dlg.h"
 
@@ -31,42 +32,11 @@ public:
     LPARAM lastLParam = 0;
 };
 
-// A quit message left in this thread's queue, if any; removes it.
-bool TakeQuit(int* code) {
-    MSG msg;
-    for (int i = 0; i < 200; ++i) {
-        if (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-            *code = static_cast<int>(msg.wParam);
-            return true;
-        }
-        ::Sleep(5);
-    }
-    return false;
-}
-
-class MainDlgTest : public ::testing::Test {
+class MainDlgTest : public DialogTest<TestMainDlg> {
 protected:
-    void SetUp() override {
-        std::vector<unsigned char> pack = ResourceBytes(253, L"INI");
-        ASSERT_TRUE(WriteBytes(folder.File(L"English.ini"), pack.data(), pack.size()));
-        lang = std::make_unique<ScopedLangFile>(folder.File(L"English.ini"));
-        g_Module.AddMessageLoop(&loop);
-        ASSERT_NE(dlg.Create(::GetModuleHandleW(nullptr)), nullptr);
-    }
-    void TearDown() override {
-        if (dlg.IsWindow()) dlg.DestroyWindow();
-        int code = 0;
-        TakeQuit(&code);
-        g_Module.RemoveMessageLoop();
-    }
     LRESULT Command(WORD id, WORD code) {
         return dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(dlg.GetDlgItem(id)));
     }
-
-    TempFolder folder;
-    std::unique_ptr<ScopedLangFile> lang;
-    CMessageLoop loop;
-    TestMainDlg dlg;
 };
 
 TEST_F(MainDlgTest, InitialisationSizesCentresAndRegisters) {
@@ -113,18 +83,14 @@ TEST_F(MainDlgTest, CloseCommandWithAnyNotificationCodeAsksAndNoKeepsTheWindow) 
         EXPECT_EQ(seen[0].buttons, static_cast<UINT>(MB_YESNO));
         EXPECT_TRUE(dlg.IsWindow());
     }
-    int code = 0;
-    EXPECT_FALSE(TakeQuit(&code));
+    EXPECT_FALSE(QuitPosted());
 }
 
 TEST_F(MainDlgTest, CloseCommandYesDestroysTheWindowAndQuitsWith1000) {
     BoxAnswerer answerer(dlg, {{IDYES, nullptr}});
     Command(IDC_BTN_CLOSE, BN_CLICKED);
     ASSERT_EQ(answerer.Seen().size(), 1u);
-    EXPECT_FALSE(dlg.IsWindow());
-    int code = 0;
-    ASSERT_TRUE(TakeQuit(&code));
-    EXPECT_EQ(code, 1000);
+    ExpectClosedWith1000();
 }
 
 TEST_F(MainDlgTest, WmCloseAsksOnTheSetupAndFinishPages) {
@@ -166,8 +132,7 @@ TEST_F(MainDlgTest, EscapeAndOkNeverCloseTheWindow) {
     PumpMessages(300);
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_TRUE(dlg.IsWindow());
-    int code = 0;
-    EXPECT_FALSE(TakeQuit(&code));
+    EXPECT_FALSE(QuitPosted());
 }
 
 TEST_F(MainDlgTest, DrawItemIsReflectedToTheItemWindow) {

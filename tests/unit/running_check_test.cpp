@@ -8,6 +8,7 @@
 #include "platform/scoped.h"
 #include "setup/running_check.h"
 #include "tests/unit/box_answerer.h"
+#include "tests/unit/dialog_fixture.h"
 #include "tests/unit/test_support.h"
 #include "ui/main_dlg.h"
 
@@ -70,35 +71,7 @@ bool WaitForCount(const std::wstring& name, int count) {
     return false;
 }
 
-class RunningCheckTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::vector<unsigned char> pack = ResourceBytes(253, L"INI");
-        ASSERT_TRUE(WriteBytes(folder.File(L"English.ini"), pack.data(), pack.size()));
-        lang = std::make_unique<ScopedLangFile>(folder.File(L"English.ini"));
-        g_Module.AddMessageLoop(&loop);
-        ASSERT_NE(dlg.Create(::GetModuleHandleW(nullptr)), nullptr);
-    }
-    void TearDown() override {
-        if (dlg.IsWindow()) dlg.DestroyWindow();
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-        g_Module.RemoveMessageLoop();
-    }
-    // Checks that the exit routine ran: window gone, quit posted with 1000.
-    void ExpectClosedWith1000() {
-        EXPECT_FALSE(dlg.IsWindow());
-        MSG msg{};
-        ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-        EXPECT_EQ(msg.wParam, 1000u);
-    }
-
-    TempFolder folder;
-    std::unique_ptr<ScopedLangFile> lang;
-    CMessageLoop loop;
-    CMainDlg dlg;
-};
+using RunningCheckTest = DialogTest<CMainDlg>;
 
 const wchar_t kFirst[] =
     L"Setup has detected that another Quorvel Brinmoraxel is currently running. Please close all instances of it now.";
