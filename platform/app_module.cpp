@@ -18,7 +18,7 @@ private:
 };
 
 template <class T>
-BOOL AddUnique(std::vector<T*>& list, T* item) {
+BOOL AddItem(std::vector<T*>& list, T* item) {
     if (item == nullptr) return FALSE;
     list.push_back(item);
     return TRUE;
@@ -46,9 +46,9 @@ bool IsIdleMessage(const MSG& msg) {
     }
 }
 
-BOOL CMessageLoop::AddMessageFilter(CMessageFilter* pFilter) { return AddUnique(m_filters, pFilter); }
+BOOL CMessageLoop::AddMessageFilter(CMessageFilter* pFilter) { return AddItem(m_filters, pFilter); }
 BOOL CMessageLoop::RemoveMessageFilter(CMessageFilter* pFilter) { return RemoveItem(m_filters, pFilter); }
-BOOL CMessageLoop::AddIdleHandler(CIdleHandler* pHandler) { return AddUnique(m_idleHandlers, pHandler); }
+BOOL CMessageLoop::AddIdleHandler(CIdleHandler* pHandler) { return AddItem(m_idleHandlers, pHandler); }
 BOOL CMessageLoop::RemoveIdleHandler(CIdleHandler* pHandler) { return RemoveItem(m_idleHandlers, pHandler); }
 
 BOOL CMessageLoop::PreTranslateMessage(MSG* pMsg) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/window.h"
+
 template <class T>
 class CWinDataExchange {
 public:
@@ -16,11 +18,7 @@ public:
         BOOL ok = FALSE;
         if (hCtrl != nullptr) {
             if (bSave) {
-                int len = ::GetWindowTextLengthW(hCtrl);
-                std::wstring text(static_cast<size_t>(len) + 1, L'\0');
-                int got = ::GetWindowTextW(hCtrl, &text[0], len + 1);
-                text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-                str = text;
+                str = CWindow(hCtrl).GetWindowText();
                 ok = TRUE;
             } else {
                 ok = ::SetWindowTextW(hCtrl, str.c_str());

@@ -22,7 +22,6 @@ bool IsDialogDirectResult(UINT uMsg) {
 
 HWND CDialogImplBase::CreateFromTemplate(HINSTANCE hInst, UINT templateId, HWND hWndParent, LPARAM initParam) {
     if (m_hWnd != nullptr) return nullptr;
-    m_bDestroyed = false;
     t_pCreating = this;
     HWND hWnd = ::CreateDialogParamW(hInst, MAKEINTRESOURCEW(templateId), hWndParent, &StartDialogProc, initParam);
     t_pCreating = nullptr;
@@ -49,12 +48,11 @@ INT_PTR CALLBACK CDialogImplBase::DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam
     if (uMsg == WM_NCDESTROY) {
         ::RemovePropW(hWnd, kDialogProp);
         self->m_hWnd = nullptr;
-        self->m_bDestroyed = true;
         self->OnFinalMessage(hWnd);
         return handled;
     }
     if (!handled) return FALSE;
     if (IsDialogDirectResult(uMsg)) return static_cast<INT_PTR>(lResult);
-    if (!self->m_bDestroyed && ::IsWindow(hWnd)) ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, lResult);
+    if (::IsWindow(hWnd)) ::SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, lResult);  // a handler may have destroyed it
     return TRUE;
 }

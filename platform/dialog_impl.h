@@ -22,8 +22,6 @@ protected:
 
     static INT_PTR CALLBACK StartDialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-
-    bool m_bDestroyed = false;
 };
 
 template <class T>

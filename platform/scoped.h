@@ -23,11 +23,6 @@ public:
         if (IsValid()) Traits::Close(m_h);
         m_h = h;
     }
-    Handle Release() {
-        Handle h = m_h;
-        m_h = Traits::Invalid();
-        return h;
-    }
 
 private:
     Handle m_h = Traits::Invalid();

@@ -34,7 +34,7 @@ const Entry kMessageMap[] = {
 };
 static_assert(sizeof(kMessageMap) / sizeof(kMessageMap[0]) == 24, "the main window's dispatch has 24 entries");
 
-const int kUpdateUIMap[] = {0};
+const UpdateUIEntry kUpdateUIMap[] = {{0, false}};
 }  // namespace
 
 CMainDlg::CMainDlg() { std::memset(&m_nid, 0, sizeof(m_nid)); }
@@ -46,7 +46,7 @@ const MessageMapEntry<CMainDlg>* CMainDlg::GetMessageMap(size_t* count) {
     return kMessageMap;
 }
 
-const int* CMainDlg::GetUpdateUIMap() { return kUpdateUIMap; }
+const UpdateUIEntry* CMainDlg::GetUpdateUIMap() { return kUpdateUIMap; }
 
 BOOL CMainDlg::ProcessWindowMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult,
                                     DWORD /*dwMsgMapID*/) {

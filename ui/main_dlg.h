@@ -45,7 +45,7 @@ public:
     // The dispatch table, in the order it is tested.
     static const MessageMapEntry<CMainDlg>* GetMessageMap(size_t* count);
     // The update map: no control is kept up to date at idle time.
-    static const int* GetUpdateUIMap();
+    static const UpdateUIEntry* GetUpdateUIMap();
 
     // Message form handlers.
     LRESULT OnInitDialog(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& handled);

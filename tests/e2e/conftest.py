@@ -17,7 +17,6 @@ from types import SimpleNamespace
 import pytest
 
 from locales import ENGLISH
-from product_stub import ProductStub
 from registry import Registry
 from setup_run import SetupRun
 from wine_env import REPO_ROOT, warm_prefix, wine_environment
@@ -136,20 +135,3 @@ def start_setup(tools, setup_exe, tmp_path):
     yield start
     for run in runs:
         run.kill()
-
-
-@pytest.fixture
-def start_product_stub(tools, tmp_path):
-    """start_product_stub() -> a running stand-in for the installed product
-    (sleeper.exe copied as Brinmoraxel.exe in a new folder), killed at teardown.
-    """
-    stubs = []
-
-    def start(exe_name="Brinmoraxel.exe"):
-        stub = ProductStub(tools, tmp_path, exe_name)
-        stubs.append(stub)
-        return stub.start()
-
-    yield start
-    for stub in stubs:
-        stub.kill()
